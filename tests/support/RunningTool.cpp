@@ -1,0 +1,144 @@
+#include "tests/support/RunningTool.h"
+
+#include <stdexcept>
+
+namespace batch::testing {
+namespace {
+
+constexpr DWORD kPollMs = 50;
+constexpr const char* kMainCaption = "批量修改文件后缀";
+constexpr const char* kBoxClass = "#32770";
+constexpr int kBoxTextId = 0xFFFF;
+
+// Calls `found` every few milliseconds until it yields something or the
+// time is up.
+template <class Find>
+auto Poll(DWORD timeoutMs, Find found) -> decltype(found()) {
+  for (DWORD waited = 0;; waited += kPollMs) {
+    if (auto result = found()) return result;
+    if (waited >= timeoutMs) return {};
+    Sleep(kPollMs);
+  }
+}
+
+struct TopLevelQuery {
+  DWORD process;
+  const char* className;
+  const char* caption;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
+  auto& query = *reinterpret_cast<TopLevelQuery*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char className[64] = {}, caption[256] = {};
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, caption, sizeof caption);
+  const bool classMatches = query.className == nullptr || lstrcmpA(className, query.className) == 0;
+  if (process == query.process && IsWindowVisible(window) && classMatches &&
+      lstrcmpA(caption, query.caption) == 0) {
+    query.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::string WindowText(HWND window) {
+  const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace
+
+RunningTool::RunningTool(const std::string& program) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string commandLine = "\"" + program + "\"";
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process_))
+    throw std::runtime_error("cannot start " + program);
+  window_ = Poll(20000, [&] { return FindOwnTopLevel(nullptr, kMainCaption); });
+  if (window_ == nullptr) throw std::runtime_error("no main window from " + program);
+}
+
+RunningTool::~RunningTool() {
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+HWND RunningTool::FindOwnTopLevel(const char* className, const char* caption) const {
+  TopLevelQuery query{process_.dwProcessId, className, caption};
+  EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&query));
+  return query.found;
+}
+
+HWND RunningTool::Control(const char* className) const {
+  return FindWindowExA(window_, nullptr, className, nullptr);
+}
+
+POINT RunningTool::ClientPoint(int x, int y) const {
+  POINT point{x, y};
+  ClientToScreen(window_, &point);
+  return point;
+}
+
+void RunningTool::TypeIntoEditBox(const std::string& text) const {
+  HWND box = Control("Edit");
+  SendMessageA(box, EM_SETSEL, 0, -1);
+  SendMessageA(box, WM_CHAR, VK_BACK, 0);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x80 && i + 1 < text.size()) {
+      // A two-byte character arrives as one input-method character.
+      const auto trail = static_cast<unsigned char>(text[++i]);
+      SendMessageA(box, WM_IME_CHAR, static_cast<WPARAM>(byte << 8 | trail), 0);
+    } else {
+      SendMessageA(box, WM_CHAR, byte, 0);
+    }
+  }
+}
+
+std::string RunningTool::EditBoxText() const { return WindowText(Control("Edit")); }
+
+bool RunningTool::BoxShown(const char* caption) const {
+  return FindOwnTopLevel(kBoxClass, caption) != nullptr;
+}
+
+std::optional<std::string> RunningTool::WaitForBox(const char* caption, DWORD timeoutMs) const {
+  HWND box = Poll(timeoutMs, [&] { return FindOwnTopLevel(kBoxClass, caption); });
+  if (box == nullptr) return std::nullopt;
+  return WindowText(GetDlgItem(box, kBoxTextId));
+}
+
+void RunningTool::DismissBox(const char* caption) const {
+  if (HWND box = FindOwnTopLevel(kBoxClass, caption)) PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+std::optional<DWORD> RunningTool::Close(DWORD timeoutMs) {
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  return WaitForExit(timeoutMs);
+}
+
+std::optional<DWORD> RunningTool::WaitForExit(DWORD timeoutMs) {
+  if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+  DWORD code = 0;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
+std::string ProgramPath(const char* builtPath) {
+  std::string path = builtPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return builtPath[0] == '/' ? "Z:" + path : path;
+}
+
+}  // namespace batch::testing
