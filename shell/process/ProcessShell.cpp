@@ -203,12 +203,17 @@ NativeHandle ProcessShell::WindowHandle(ComponentId window) {
 }
 
 Text ProcessShell::ComponentText(ComponentId window, ComponentId component) {
+  if (Component* control = FindComponent(window, component)) return control->ReadText();
+  ReportFatalError(TextRef(), 0, window, component);
+}
+
+Component* ProcessShell::FindComponent(ComponentId window, ComponentId component) {
   if (LiveWindow* live = FindLive(window); live != nullptr && live->alive) {
     for (auto& [id, control] : live->components) {
-      if (id == component && control != nullptr) return control->ReadText();
+      if (id == component) return control.get();
     }
   }
-  ReportFatalError(TextRef(), 0, window, component);
+  return nullptr;
 }
 
 void ProcessShell::ReleaseControls(LiveWindow& live) {

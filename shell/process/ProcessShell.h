@@ -55,6 +55,8 @@ class ProcessShell final : public EventSink, WindowObserver {
   // Look-ups for the handlers; asking for what is not loaded is fatal.
   NativeHandle WindowHandle(ComponentId window);
   Text ComponentText(ComponentId window, ComponentId component);
+  // A live control of a live window, or nullptr.
+  Component* FindComponent(ComponentId window, ComponentId component);
 
   bool WindowAlive(ComponentId window) const;
   std::int32_t ExitCode() const { return exitCode_; }
