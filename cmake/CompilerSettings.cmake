@@ -19,3 +19,11 @@ if(BATCH_SUFFIX_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+if(BATCH_SUFFIX_FUZZ)
+  # Coverage feedback for libFuzzer in every library; only the fuzzer
+  # programs link libFuzzer's own driver (see fuzz/).
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

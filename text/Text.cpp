@@ -15,7 +15,9 @@ std::int32_t TextLength(TextRef text) {
 }
 
 Text TextLeft(TextRef text, std::int32_t count) {
-  const std::int32_t n = std::min(std::max(count, 0), TextLength(text));
+  // Only the first `count` bytes are looked at: cutting a path off the front
+  // of a long list must not cost a scan of the whole list.
+  const auto n = static_cast<std::int32_t>(strnlen(text.Bytes(), static_cast<std::size_t>(std::max(count, 0))));
   return Text::Build(n, [&](char* out) { std::memcpy(out, text.Bytes(), n); });
 }
 
