@@ -16,12 +16,17 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
-# add_unit_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>])
+# add_unit_test(<name> [OWN_MAIN] SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>])
 # Builds one GoogleTest program and registers each of its tests with CTest.
+# OWN_MAIN: the sources bring their own main() (one that sets up a GUI, say).
 function(add_unit_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBS;LABELS")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "OWN_MAIN" "" "SOURCES;LIBS;LABELS")
   add_executable(${name} ${arg_SOURCES})
-  target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gmock GTest::gtest_main)
+  if(arg_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gmock GTest::gtest)
+  else()
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gmock GTest::gtest_main)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
