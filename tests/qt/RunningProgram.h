@@ -1,0 +1,50 @@
+#pragma once
+// The real program, started up to its shown main window inside the test's
+// QApplication, and the test's hands on it: its widgets, and modal boxes
+// that are answered as a user would.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "platform/qt/QtProcessPort.h"
+#include "platform/qt/QtProgram.h"
+#include "shell/process/ProcessShell.h"
+
+namespace batch::testing {
+
+// What a modal box showed before the test pressed its OK button.
+struct SeenBox {
+  std::string title, text;
+  QMessageBox::Icon icon;
+  int buttons;
+};
+
+// While alive, every modal message box that opens is read and dismissed.
+class BoxAnswerer {
+ public:
+  BoxAnswerer();
+  ~BoxAnswerer();
+  std::vector<SeenBox> seen;
+
+ private:
+  QObject context_;
+};
+
+class RunningProgram : public ::testing::Test {
+ protected:
+  RunningProgram();
+
+  QWidget& Window();
+  QLineEdit& SuffixBox();
+
+  QtProcessPort platform_;
+  ProcessShell shell_{platform_};
+  QtProgram program_{shell_};
+};
+
+}  // namespace batch::testing
