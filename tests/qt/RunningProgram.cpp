@@ -1,5 +1,6 @@
 #include "tests/qt/RunningProgram.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
