@@ -9,7 +9,7 @@
 
 namespace batch::testing {
 
-BoxAnswerer::BoxAnswerer() {
+BoxAnswerer::BoxAnswerer(std::function<void(const SeenBox&)> onSeen) : onSeen_(std::move(onSeen)) {
   // Polls from the box's own modal loop, which keeps dispatching timers.
   auto* timer = new QTimer(&context_);
   QObject::connect(timer, &QTimer::timeout, &context_, [this] {
@@ -17,6 +17,7 @@ BoxAnswerer::BoxAnswerer() {
     if (box == nullptr || !box->isVisible()) return;
     seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
                     static_cast<int>(box->buttons().size())});
+    if (onSeen_) onSeen_(seen.back());
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
       QTest::mouseClick(ok, Qt::LeftButton);
     } else {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,14 +25,16 @@ struct SeenBox {
   int buttons;
 };
 
-// While alive, every modal message box that opens is read and dismissed.
+// While alive, every modal message box that opens is read, handed to
+// `onSeen`, and dismissed.
 class BoxAnswerer {
  public:
-  BoxAnswerer();
+  explicit BoxAnswerer(std::function<void(const SeenBox&)> onSeen = {});
   ~BoxAnswerer();
   std::vector<SeenBox> seen;
 
  private:
+  std::function<void(const SeenBox&)> onSeen_;
   QObject context_;
 };
 
