@@ -91,23 +91,17 @@ bool QtDropReceiver::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-bool QtDropTargetControl::Register(DropWindow window) {
+std::unique_ptr<Component> QtDropTargetComponent::Create(const ComponentContext& context) {
+  const std::optional<DropTargetSettings> settings = DropTargetSettingsOf(context.entry);
+  if (!settings) return nullptr;
+  return std::make_unique<QtDropTargetComponent>(*settings, context.events, context.entry.id);
+}
+
+bool QtDropTargetComponent::Register(DropWindow window) {
   auto* widget = reinterpret_cast<QWidget*>(window);
   if (widget == nullptr) return false;
   receiver_ = std::make_unique<QtDropReceiver>(*widget, target_);
   return true;
-}
-
-void QtDropTargetControl::Raise(DropKind kind, TextRef text) {
-  events_.DeliverEvent(id_, static_cast<std::int32_t>(kind), text);
-}
-
-std::unique_ptr<QtDropTargetControl> CreateQtDropTarget(const ComponentContext& context) {
-  const auto* record = std::get_if<RawSettings>(&context.entry.settings);
-  if (record == nullptr) return nullptr;
-  const std::optional<DropTargetSettings> settings = ReadDropTargetSettings(record->bytes);
-  if (!settings) return nullptr;
-  return std::make_unique<QtDropTargetControl>(*settings, context.entry.id, context.events);
 }
 
 }  // namespace batch

@@ -8,8 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "shell/drop/DropTarget.h"
-#include "shell/window/Component.h"
+#include "shell/drop/DropTargetComponent.h"
 
 namespace batch {
 
@@ -49,23 +48,20 @@ class QtDropReceiver final : public QObject {
 
 // The drop target control: nothing of it is shown. Once registered with a
 // window's handle, that window receives drags until the control goes.
-class QtDropTargetControl final : public Component, DropRegistrar, DropEvents {
+class QtDropTargetComponent final : public DropTargetComponent, DropRegistrar {
  public:
-  QtDropTargetControl(const DropTargetSettings& settings, ComponentId id, EventSink& events)
-      : id_(id), events_(events), target_(settings, *this, *this) {}
-  DropTarget& Target() { return target_; }
+  // Nothing when the stored settings cannot be read: the build then fails.
+  static std::unique_ptr<Component> Create(const ComponentContext& context);
+  QtDropTargetComponent(const DropTargetSettings& settings, EventSink& sink, ComponentId id)
+      : events_(sink, id), target_(settings, events_, *this) {}
+  DropTarget& Target() override { return target_; }
 
  private:
   bool Register(DropWindow window) override;
-  void Raise(DropKind kind, TextRef text) override;
 
-  ComponentId id_;
-  EventSink& events_;
+  ComponentDropEvents events_;
   DropTarget target_;
   std::unique_ptr<QtDropReceiver> receiver_;
 };
-
-// nullptr when the stored settings cannot be read.
-std::unique_ptr<QtDropTargetControl> CreateQtDropTarget(const ComponentContext& context);
 
 }  // namespace batch
