@@ -7,9 +7,4 @@ cd "$(dirname "$0")/.."
 cmake --preset linux
 cmake --build --preset linux
 
-program=build/linux/app/batch-suffix
-if [ ! -x "$program" ]; then
-  echo "Built the renaming core and its tests; the program's window is not part of this build yet."
-  exit 0
-fi
-exec "$program"
+exec build/linux/app/linux/batch-suffix
