@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
@@ -124,6 +125,12 @@ TEST_F(MainWindow, SelectionIsKeptButNotShownOutOfFocus) {
   const QImage selected = box.grab().toImage();
   box.deselect();
   EXPECT_EQ(box.grab().toImage(), selected);
+}
+
+TEST(QtProcessPort, WorksInTheProgramsFolderWhereverItWasStarted) {
+  QDir::setCurrent(QDir::rootPath());
+  QtProcessPort().EnterProgramFolder();
+  EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
 }
 
 }  // namespace
