@@ -25,7 +25,7 @@ class ProcessPort {
   virtual std::span<const std::uint8_t> DescriptionBlock() = 0;
 
   // Creates the window of a description, not yet visible; nullptr on failure.
-  virtual std::unique_ptr<NativeWindow> CreateWindow(const WindowDescription& window,
+  virtual std::unique_ptr<NativeWindow> CreateProgramWindow(const WindowDescription& window,
                                                      WindowObserver& observer) = 0;
 
   // Fetches and dispatches window messages until the quit request, calling

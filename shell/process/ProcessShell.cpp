@@ -87,7 +87,7 @@ bool ProcessShell::BuildWindow(const WindowDescription& description, LiveWindow&
   // Whatever the window and its controls raise while they come into being
   // reaches no handler.
   ++suppression_;
-  live.native = platform_.CreateWindow(description, *this);
+  live.native = platform_.CreateProgramWindow(description, *this);
   if (live.native == nullptr) ReportFatalError(kStartWindowFailed, 0, live.id, 0);
   live.alive = true;
   live.native->SetIcons();

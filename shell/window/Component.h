@@ -40,8 +40,9 @@ class NativeWindow {
   virtual ~NativeWindow() = default;
   virtual NativeHandle Handle() const = 0;
   virtual void SetIcons() = 0;
-  // The controls in stacking order, topmost first; the window keeps them for
-  // moving the focus until it is destroyed.
+  // The controls in stacking order, topmost first, which is the stored order
+  // of the description's controls; the window keeps them for moving the
+  // focus until it is destroyed.
   virtual void ArrangeControls(std::span<Component* const> topmostFirst) = 0;
   virtual void Show(ShowState state) = 0;
 };

@@ -38,7 +38,7 @@ class FakeProcessPort final : public ProcessPort {
   void EnterProgramFolder() override { log.push_back("EnterProgramFolder"); }
   std::span<const std::uint8_t> DescriptionBlock() override { return block; }
 
-  std::unique_ptr<NativeWindow> CreateWindow(const WindowDescription& window,
+  std::unique_ptr<NativeWindow> CreateProgramWindow(const WindowDescription& window,
                                              WindowObserver& windowObserver) override {
     log.push_back("CreateWindow " + std::to_string(window.Id()));
     if (windowFails) return nullptr;

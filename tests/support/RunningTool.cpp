@@ -44,23 +44,26 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
   return TRUE;
 }
 
+}  // namespace
+
 std::string WindowText(HWND window) {
   const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
+  const auto copied =
+      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied));
   return text;
 }
 
-}  // namespace
-
-RunningTool::RunningTool(const std::string& program) {
+RunningTool::RunningTool(const std::string& program, const StartOptions& options) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + program + "\"";
+  std::string commandLine = "\"" + program + "\" " + options.arguments;
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process_))
+                      options.folder.empty() ? nullptr : options.folder.c_str(), &startup,
+                      &process_))
     throw std::runtime_error("cannot start " + program);
+  if (!options.waitForWindow) return;
   window_ = Poll(20000, [&] { return FindOwnTopLevel(nullptr, kMainCaption); });
   if (window_ == nullptr) throw std::runtime_error("no main window from " + program);
 }
@@ -94,16 +97,33 @@ void RunningTool::TypeIntoEditBox(const std::string& text) const {
   HWND box = Control("Edit");
   SendMessageA(box, EM_SETSEL, 0, -1);
   SendMessageA(box, WM_CHAR, VK_BACK, 0);
+  bool posted = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
     if (byte >= 0x80 && i + 1 < text.size()) {
       // A two-byte character arrives as one input-method character.
       const auto trail = static_cast<unsigned char>(text[++i]);
       SendMessageA(box, WM_IME_CHAR, static_cast<WPARAM>(byte << 8 | trail), 0);
+      posted = true;
     } else {
       SendMessageA(box, WM_CHAR, byte, 0);
     }
   }
+  if (posted) WaitForPostedInput(box);
+}
+
+// An ANSI window turns WM_IME_CHAR into two WM_CHARs that it posts to itself.
+// A selection of everything, posted after them, shows when they are done
+// (the box is not empty then: something was typed).
+void RunningTool::WaitForPostedInput(HWND box) const {
+  PostMessageA(box, EM_SETSEL, 0, -1);
+  Poll(5000, [&] {
+    DWORD start = 1, end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const auto length = static_cast<DWORD>(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0));
+    return start == 0 && end > 0 && end == length;
+  });
+  SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(-1), -1);  // the caret back at the end
 }
 
 std::string RunningTool::EditBoxText() const { return WindowText(Control("Edit")); }

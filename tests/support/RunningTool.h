@@ -9,10 +9,17 @@
 
 namespace batch::testing {
 
+struct StartOptions {
+  std::string arguments;
+  std::string folder;          // the working folder; empty: the driver's
+  bool waitForWindow = true;   // false for programs that never show it
+};
+
 class RunningTool {
  public:
-  // Starts the program and waits until its main window is shown.
-  explicit RunningTool(const std::string& program);
+  // Starts the program and, unless told not to, waits until its main window
+  // is shown.
+  explicit RunningTool(const std::string& program, const StartOptions& options = {});
   ~RunningTool();  // ends the program if it is still running
   RunningTool(const RunningTool&) = delete;
   RunningTool& operator=(const RunningTool&) = delete;
@@ -40,10 +47,16 @@ class RunningTool {
 
  private:
   HWND FindOwnTopLevel(const char* className, const char* caption) const;
+  // Waits until what the edit box posted to itself has been handled.
+  void WaitForPostedInput(HWND box) const;
 
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
+
+// A window's text through WM_GETTEXT, which also reads other processes'
+// controls.
+std::string WindowText(HWND window);
 
 // Where the build put a program: its path as given to the compiler, made
 // usable under Wine (Unix paths live on drive Z:).

@@ -1,0 +1,226 @@
+// batch-suffix.exe driven from outside, as a user's desktop would: started
+// with arguments from another folder, its window found by caption, looked at,
+// typed into and closed; and two test builds that must end in the fatal box.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/RunningTool.h"
+
+namespace batch::testing {
+namespace {
+
+const std::string kCaption = "批量修改文件后缀";
+const std::string kPair = "后";  // two bytes in code page 936
+constexpr LPARAM kKeyData = 0x00010001;
+
+// A fresh folder to start the program from, holding one file, a.txt.
+class StartFolder {
+ public:
+  StartFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    path_ = std::string(temp) + "batch-driver-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++made_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+    CloseHandle(CreateFileA(File().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  }
+  ~StartFolder() {
+    DeleteFileA(File().c_str());
+    RemoveDirectoryA(path_.c_str());
+  }
+  const std::string& Path() const { return path_; }
+  std::string File() const { return path_ + "\\a.txt"; }
+
+ private:
+  static inline int made_ = 0;
+  std::string path_;
+};
+
+struct Child {
+  std::string windowClass, text;
+  RECT place;  // in the client coordinates of the main window
+};
+
+std::vector<Child> VisibleChildren(HWND window) {
+  std::vector<Child> children;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    char windowClass[64] = "";
+    GetClassNameA(child, windowClass, sizeof windowClass);
+    RECT place;
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    children.push_back({windowClass, WindowText(child), place});
+  }
+  return children;
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  for (int tries = 0; tries < 100; ++tries) {
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus) break;
+    Sleep(50);
+  }
+  return info.hwndFocus;
+}
+
+void PutOnClipboard(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+  GlobalUnlock(data);
+  SetClipboardData(CF_TEXT, data);
+  CloseClipboard();
+}
+
+std::string Repeat(const std::string& text, int times) {
+  std::string out;
+  while (times-- > 0) out += text;
+  return out;
+}
+
+// The program started with arguments from a folder of its own; each test
+// ends it with Esc and expects exit code 0.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, kKeyData);
+    EXPECT_EQ(tool.WaitForExit(), 0u);
+  }
+  // Posted through the program's message loop, then a marker character, so
+  // that everything before it has been handled once the marker shows.
+  void PostKeysAndWait(std::initializer_list<std::pair<UINT, WPARAM>> messages) {
+    const std::string before = WindowText(edit);
+    for (auto [message, key] : messages) PostMessageA(edit, message, key, kKeyData);
+    PostMessageA(edit, WM_CHAR, '#', kKeyData);
+    for (int tries = 0; tries < 200 && WindowText(edit) == before; ++tries) Sleep(25);
+  }
+
+  StartFolder folder;
+  RunningTool tool{ProgramPath(BATCH_SUFFIX_EXE),
+                   {"a.txt \"" + folder.File() + "\" /x", folder.Path()}};
+  HWND window = tool.Window();
+  HWND edit = tool.Control("Edit");
+};
+
+TEST_F(MainWindowTest, ShowsTheDescribedWindowCentredWithFocusInTheSuffixBox) {
+  EXPECT_EQ(WindowText(window), kCaption);
+
+  RECT outer;
+  GetWindowRect(window, &outer);
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 379) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 121) / 2);
+  EXPECT_EQ(outer.right - outer.left, 379);
+  EXPECT_EQ(outer.bottom - outer.top, 121);
+
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0);
+  EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+
+  const struct {
+    const char* windowClass;
+    const char* text;
+    RECT place;
+  } expected[] = {
+      {"BatchSuffixLabel", "新后缀： .", {8, 16, 88, 48}},
+      {"Edit", "", {96, 16, 288, 48}},
+      {"BatchSuffixLabel", "把文件框选后拖入本窗口，即可修改为上面的后缀。", {0, 64, 376, 80}},
+  };
+  const std::vector<Child> children = VisibleChildren(window);
+  ASSERT_EQ(children.size(), std::size(expected));  // the drop target shows nothing
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    SCOPED_TRACE(expected[i].text);
+    EXPECT_EQ(children[i].windowClass, expected[i].windowClass);
+    EXPECT_EQ(children[i].text, expected[i].text);
+    const RECT& at = children[i].place;
+    EXPECT_EQ((std::vector<LONG>{at.left, at.top, at.right, at.bottom}),
+              (std::vector<LONG>{expected[i].place.left, expected[i].place.top,
+                                 expected[i].place.right, expected[i].place.bottom}));
+  }
+
+  const LONG editStyle = GetWindowLongA(edit, GWL_STYLE);
+  EXPECT_NE(editStyle & ES_AUTOHSCROLL, 0);
+  EXPECT_EQ(editStyle & (ES_NOHIDESEL | ES_MULTILINE | ES_READONLY | ES_PASSWORD), 0);
+  EXPECT_NE(GetWindowLongA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+  EXPECT_EQ(FocusOf(window), edit);
+
+  // The arguments named a file: it is left as it was.
+  EXPECT_NE(GetFileAttributesA(folder.File().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(MainWindowTest, SuffixBoxTakesAtMostSixteenBytes) {
+  const struct {
+    const char* what;
+    std::string typed;   // letters through WM_CHAR, two-byte characters through WM_IME_CHAR
+    std::string pasted;  // then this through WM_PASTE
+    std::string kept;
+  } cases[] = {
+      {"21 letters typed", "abcdefghijklmnopqrstu", "", "abcdefghijklmnop"},
+      {"9 two-byte characters", Repeat(kPair, 9), "", Repeat(kPair, 8)},
+      {"a pair with one byte left", "abcdefghijklmno" + kPair, "", "abcdefghijklmno"},
+      {"long paste", "", "0123456789abcdefghij", "0123456789abcdef"},
+      {"paste after typing", "abc", "0123456789abcdefghij", "abc0123456789abc"},
+      {"two-byte paste", "a", Repeat(kPair, 8), "a" + Repeat(kPair, 7)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    tool.TypeIntoEditBox(c.typed);
+    if (!c.pasted.empty()) {
+      PutOnClipboard(c.pasted);
+      SendMessageA(edit, WM_PASTE, 0, 0);
+    }
+    EXPECT_EQ(tool.EditBoxText(), c.kept);
+  }
+}
+
+TEST_F(MainWindowTest, TwoByteCharacterTypedByteByByteIsTakenWholeOrNotAtAll) {
+  tool.TypeIntoEditBox("abcdefghijklmno");
+  for (char byte : kPair + "p") SendMessageA(edit, WM_CHAR, static_cast<BYTE>(byte), kKeyData);
+  EXPECT_EQ(tool.EditBoxText(), "abcdefghijklmnop");
+}
+
+TEST_F(MainWindowTest, TabEnterAndF1ChangeNothing) {
+  tool.TypeIntoEditBox("png");
+  PostKeysAndWait({{WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_RETURN}, {WM_CHAR, VK_RETURN},
+                   {WM_KEYDOWN, VK_F1}});
+  EXPECT_EQ(tool.EditBoxText(), "png#");
+  EXPECT_EQ(FocusOf(window), edit);
+  EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(MainWindowTest, ASecondCopyRunsBesideTheFirst) {
+  RunningTool second(ProgramPath(BATCH_SUFFIX_EXE), {"", folder.Path()});
+  EXPECT_NE(second.Window(), window);
+  EXPECT_EQ(second.Close(), 0u);
+  EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST(FatalStart, ShowsTheErrorBoxThenEndsWithMinusOne) {
+  const struct {
+    const char* program;
+    const char* text;
+  } cases[] = {
+      {BATCH_SUFFIX_TRUNCATED_BLOCK_EXE,
+       "运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n\r\n0, 0\r\n"},
+      {BATCH_SUFFIX_UNCREATABLE_EXE,
+       "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n\r\n1, 0\r\n窗口：批量修改文件后缀\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.program);
+    StartFolder folder;
+    RunningTool tool(ProgramPath(c.program), {"", folder.Path(), false});
+    EXPECT_EQ(tool.WaitForBox("错误"), c.text);
+    tool.DismissBox("错误");
+    EXPECT_EQ(tool.WaitForExit(), 0xFFFFFFFFu);
+  }
+}
+
+}  // namespace
+}  // namespace batch::testing
