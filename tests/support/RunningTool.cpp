@@ -119,9 +119,8 @@ void RunningTool::WaitForPostedInput(HWND box) const {
   PostMessageA(box, EM_SETSEL, 0, -1);
   Poll(5000, [&] {
     DWORD start = 1, end = 0;
-    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const auto length = static_cast<DWORD>(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0));
-    return start == 0 && end > 0 && end == length;
+    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start == 0 && end > 0;  // until then the caret stands, collapsed, at the end
   });
   SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(-1), -1);  // the caret back at the end
 }

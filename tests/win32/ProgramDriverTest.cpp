@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/RunningTool.h"
@@ -14,7 +15,6 @@ namespace batch::testing {
 namespace {
 
 const std::string kCaption = "批量修改文件后缀";
-const std::string kPair = "后";  // two bytes in code page 936
 constexpr LPARAM kKeyData = 0x00010001;
 
 // A fresh folder to start the program from, holding one file, a.txt.
@@ -77,12 +77,6 @@ void PutOnClipboard(const std::string& text) {
   GlobalUnlock(data);
   SetClipboardData(CF_TEXT, data);
   CloseClipboard();
-}
-
-std::string Repeat(const std::string& text, int times) {
-  std::string out;
-  while (times-- > 0) out += text;
-  return out;
 }
 
 // The program started with arguments from a folder of its own; each test
@@ -158,21 +152,21 @@ TEST_F(MainWindowTest, ShowsTheDescribedWindowCentredWithFocusInTheSuffixBox) {
 TEST_F(MainWindowTest, SuffixBoxTakesAtMostSixteenBytes) {
   const struct {
     const char* what;
-    std::string typed;   // letters through WM_CHAR, two-byte characters through WM_IME_CHAR
-    std::string pasted;  // then this through WM_PASTE
-    std::string kept;
+    const char* typed;   // letters through WM_CHAR, two-byte characters through WM_IME_CHAR
+    const char* pasted;  // then this through WM_PASTE
+    const char* kept;
   } cases[] = {
       {"21 letters typed", "abcdefghijklmnopqrstu", "", "abcdefghijklmnop"},
-      {"9 two-byte characters", Repeat(kPair, 9), "", Repeat(kPair, 8)},
-      {"a pair with one byte left", "abcdefghijklmno" + kPair, "", "abcdefghijklmno"},
+      {"9 two-byte characters", "后后后后后后后后后", "", "后后后后后后后后"},
+      {"a pair with one byte left", "abcdefghijklmno后", "", "abcdefghijklmno"},
       {"long paste", "", "0123456789abcdefghij", "0123456789abcdef"},
       {"paste after typing", "abc", "0123456789abcdefghij", "abc0123456789abc"},
-      {"two-byte paste", "a", Repeat(kPair, 8), "a" + Repeat(kPair, 7)},
+      {"two-byte paste", "a", "后后后后后后后后", "a后后后后后后后"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     tool.TypeIntoEditBox(c.typed);
-    if (!c.pasted.empty()) {
+    if (*c.pasted != '\0') {
       PutOnClipboard(c.pasted);
       SendMessageA(edit, WM_PASTE, 0, 0);
     }
@@ -180,9 +174,10 @@ TEST_F(MainWindowTest, SuffixBoxTakesAtMostSixteenBytes) {
   }
 }
 
+// "后" is two bytes in code page 936.
 TEST_F(MainWindowTest, TwoByteCharacterTypedByteByByteIsTakenWholeOrNotAtAll) {
   tool.TypeIntoEditBox("abcdefghijklmno");
-  for (char byte : kPair + "p") SendMessageA(edit, WM_CHAR, static_cast<BYTE>(byte), kKeyData);
+  for (char byte : std::string_view("后p")) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(byte), kKeyData);
   EXPECT_EQ(tool.EditBoxText(), "abcdefghijklmnop");
 }
 
