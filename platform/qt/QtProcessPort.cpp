@@ -16,7 +16,7 @@ void QtProcessPort::EnterProgramFolder() { QDir::setCurrent(QCoreApplication::ap
 
 std::span<const std::uint8_t> QtProcessPort::DescriptionBlock() { return EmbeddedWindowBlock(); }
 
-std::unique_ptr<NativeWindow> QtProcessPort::CreateWindow(const WindowDescription& window,
+std::unique_ptr<NativeWindow> QtProcessPort::CreateProgramWindow(const WindowDescription& window,
                                                           WindowObserver& observer) {
   return std::make_unique<QtMainWindow>(window, observer);
 }

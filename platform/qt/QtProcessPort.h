@@ -14,7 +14,7 @@ class QtProcessPort final : public ProcessPort {
   void ShutDownDragDrop() override {}
   void EnterProgramFolder() override;
   std::span<const std::uint8_t> DescriptionBlock() override;
-  std::unique_ptr<NativeWindow> CreateWindow(const WindowDescription& window,
+  std::unique_ptr<NativeWindow> CreateProgramWindow(const WindowDescription& window,
                                              WindowObserver& observer) override;
   std::int32_t RunLoop(const std::function<void()>& idle) override;
   void PostQuit(std::int32_t code) override;
