@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
-"""Draws the program icon and writes it as BatchSuffix.ico: a page with a
-folded corner and a coloured suffix tag, at 64, 48 and 32 pixels, 32 bits per
-pixel with alpha. Standard library only.
+"""Draws the program icon, a page with a folded corner and a coloured suffix
+tag, at 64, 48 and 32 pixels with alpha, and writes it twice: as the Windows
+icon group BatchSuffix.ico (32-bit images) and as icon-SIZE.png files for the
+Linux desktop. Standard library only.
 
-    python3 app/make-icon.py app/BatchSuffix.ico
+    python3 app/make-icon.py app/BatchSuffix.ico app/icons
 """
+import os
 import struct
 import sys
+import zlib
 
 SIZES = (64, 48, 32)
 SAMPLES = 4  # per axis, for smooth edges
@@ -89,7 +92,19 @@ def icon_image(size):
     return header + pixels + bytes(mask)
 
 
-def main(path):
+def png(size):
+    """The image as a PNG file: 8-bit RGBA, no filtering."""
+    raw = b"".join(b"\0" + bytes(c for b, g, r, a in row for c in (r, g, b, a)) for row in render(size))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
+def write_ico(path):
     images = [icon_image(size) for size in SIZES]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
@@ -100,5 +115,15 @@ def main(path):
         f.write(out + b"".join(images))
 
 
+def write_pngs(folder):
+    os.makedirs(folder, exist_ok=True)
+    for size in SIZES:
+        with open(os.path.join(folder, "icon-%d.png" % size), "wb") as f:
+            f.write(png(size))
+
+
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "BatchSuffix.ico")
+    if len(sys.argv) != 3:
+        sys.exit("usage: make-icon.py ICO_FILE PNG_FOLDER")
+    write_ico(sys.argv[1])
+    write_pngs(sys.argv[2])
