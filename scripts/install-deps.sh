@@ -13,7 +13,7 @@ apt-get install -y --no-install-recommends \
   ca-certificates cmake ninja-build g++ pkg-config \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev \
-  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 \
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine \
   qt6-base-dev libgl-dev \
   xvfb xauth xdotool x11-utils imagemagick fonts-wqy-microhei \
   locales

@@ -8,6 +8,7 @@ cmake --build --preset windows --target batch-suffix
 
 prefix=$PWD/build/windows/wineprefix
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  scripts/wine-run.sh "$0" wineboot  # the prefix made first, if need be
   scripts/wine-run.sh "$0" explorer /desktop=screenshot,1024x768 "$PWD/build/windows/app/batch-suffix.exe" &
   sleep 8
   import -window root /tmp/batch-suffix-desktop.png
