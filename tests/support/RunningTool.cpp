@@ -1,6 +1,9 @@
 #include "tests/support/RunningTool.h"
 
+#include <winternl.h>
+
 #include <stdexcept>
+#include <vector>
 
 namespace batch::testing {
 namespace {
@@ -151,6 +154,31 @@ std::optional<DWORD> RunningTool::WaitForExit(DWORD timeoutMs) {
   DWORD code = 0;
   GetExitCodeProcess(process_.hProcess, &code);
   return code;
+}
+
+std::string RunningTool::WorkingFolder() const {
+  PROCESS_BASIC_INFORMATION basic{};
+  NtQueryInformationProcess(process_.hProcess, ProcessBasicInformation, &basic, sizeof basic, nullptr);
+  auto read = [&](const void* at, void* into, SIZE_T size) {
+    return ReadProcessMemory(process_.hProcess, at, into, size, nullptr) != 0;
+  };
+  // The 64-bit layouts: PEB.ProcessParameters at 0x20, and the current
+  // directory's DOS path at 0x38 of the parameters.
+  const char* parameters = nullptr;
+  UNICODE_STRING path{};
+  if (!read(reinterpret_cast<const char*>(basic.PebBaseAddress) + 0x20, &parameters, sizeof parameters) ||
+      !read(parameters + 0x38, &path, sizeof path)) {
+    return {};
+  }
+  std::vector<wchar_t> wide(path.Length / sizeof(wchar_t));
+  if (!read(path.Buffer, wide.data(), path.Length)) return {};
+  const int count = static_cast<int>(wide.size());
+  std::string folder(static_cast<std::size_t>(
+                         WideCharToMultiByte(CP_ACP, 0, wide.data(), count, nullptr, 0, nullptr, nullptr)),
+                     '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), count, folder.data(), static_cast<int>(folder.size()),
+                      nullptr, nullptr);
+  return folder;
 }
 
 std::string ProgramPath(const char* builtPath) {

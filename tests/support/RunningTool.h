@@ -45,6 +45,10 @@ class RunningTool {
   std::optional<DWORD> Close(DWORD timeoutMs = 10000);
   std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000);
 
+  // The program's working folder, read from its process parameters; it ends
+  // in a backslash.
+  std::string WorkingFolder() const;
+
  private:
   HWND FindOwnTopLevel(const char* className, const char* caption) const;
   // Waits until what the edit box posted to itself has been handled.

@@ -149,6 +149,17 @@ TEST_F(MainWindowTest, ShowsTheDescribedWindowCentredWithFocusInTheSuffixBox) {
   EXPECT_NE(GetFileAttributesA(folder.File().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(MainWindowTest, WorksInItsOwnFolderWhereverItWasStarted) {
+  char full[MAX_PATH];
+  GetFullPathNameA(ProgramPath(BATCH_SUFFIX_EXE).c_str(), MAX_PATH, full, nullptr);
+  std::string programFolder = full;
+  programFolder.resize(programFolder.find_last_of('\\') + 1);
+  EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, tool.WorkingFolder().c_str(), -1,
+                           programFolder.c_str(), -1),
+            CSTR_EQUAL)
+      << tool.WorkingFolder() << " is not " << programFolder;
+}
+
 TEST_F(MainWindowTest, SuffixBoxTakesAtMostSixteenBytes) {
   const struct {
     const char* what;
