@@ -2,26 +2,22 @@
 
 #include <algorithm>
 
+#include "shell/window/ByteLimit.h"
+
 namespace batch {
 namespace {
 
+// Qt's local 8-bit encoding, which is UTF-8 on Linux.
+int LocaleByteCount(QStringView text) { return static_cast<int>(text.toLocal8Bit().size()); }
+
 // The longest start of `inserted` that fits in `room` bytes, cut between
-// characters (a surrogate pair is one character).
-qsizetype FittingUnits(QStringView inserted, int room) {
-  qsizetype units = 0;
-  while (units < inserted.size()) {
-    const qsizetype width = inserted[units].isHighSurrogate() && units + 1 < inserted.size() ? 2 : 1;
-    const int bytes = LocaleByteCount(inserted.sliced(units, width));
-    if (bytes > room) break;
-    room -= bytes;
-    units += width;
-  }
-  return units;
+// characters.
+QString Fitting(QStringView inserted, int room) {
+  const QByteArray bytes = inserted.toLocal8Bit();
+  return QString::fromLocal8Bit(bytes.first(BytesThatFit(bytes.constData(), room, CharRule::PlainBytes)));
 }
 
 }  // namespace
-
-int LocaleByteCount(QStringView text) { return static_cast<int>(text.toLocal8Bit().size()); }
 
 ByteLimitValidator::ByteLimitValidator(int maxBytes, QObject* parent)
     : QValidator(parent), maxBytes_(maxBytes) {}
@@ -42,9 +38,8 @@ QValidator::State ByteLimitValidator::validate(QString& input, int& cursor) cons
 
     const QStringView kept = after.first(head);
     const QStringView end = after.last(tail);
-    const QStringView inserted = after.sliced(head, after.size() - head - tail);
     const int room = std::max(0, maxBytes_ - LocaleByteCount(kept) - LocaleByteCount(end));
-    const QStringView fitting = inserted.first(FittingUnits(inserted, room));
+    const QString fitting = Fitting(after.sliced(head, after.size() - head - tail), room);
     input = kept.toString().append(fitting).append(end);
     cursor = static_cast<int>(head + fitting.size());
   }

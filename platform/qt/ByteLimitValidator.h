@@ -22,7 +22,4 @@ class ByteLimitValidator final : public QValidator {
   mutable QString accepted_;
 };
 
-// The bytes of `text` in the locale's encoding.
-int LocaleByteCount(QStringView text);
-
 }  // namespace batch

@@ -28,6 +28,7 @@ TEST_F(MainWindow, HasTheFixedClientAreaOfTheWindowsFrameCentredOnTheScreen) {
   EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   EXPECT_EQ(window.pos(), QPoint((screen.width() - 379) / 2, (screen.height() - 121) / 2));
+  EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {48, 48}, {64, 64}}));
 }
 
 TEST_F(MainWindow, ShowsItsControlsInClientCoordinates) {
