@@ -60,9 +60,10 @@ std::unique_ptr<Component> Win32EditBox::Create(const ComponentContext& context)
   const auto& settings = std::get<EditBoxSettings>(context.entry.settings);
   std::unique_ptr<Win32EditBox> box(new Win32EditBox(settings));
   const Rect& at = context.entry.place;
+  const DWORD style = EditStyle(settings) | (context.entry.disabled ? WS_DISABLED : 0);
   HWND hwnd = CreateWindowExA(settings.clientEdge ? WS_EX_CLIENTEDGE : 0, "EDIT",
-                              settings.text.c_str(), EditStyle(settings), at.left, at.top, at.width,
-                              at.height, reinterpret_cast<HWND>(context.host.Handle()), nullptr,
+                              settings.text.c_str(), style, at.left, at.top, at.width, at.height,
+                              reinterpret_cast<HWND>(context.host.Handle()), nullptr,
                               GetModuleHandleA(nullptr), nullptr);
   if (hwnd == nullptr) return nullptr;
   box->hwnd_ = hwnd;

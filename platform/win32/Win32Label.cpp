@@ -40,8 +40,9 @@ std::unique_ptr<Component> Win32Label::Create(const ComponentContext& context) {
   std::unique_ptr<Win32Label> label(new Win32Label(settings));
   RegisterLabelClass(&Proc);
   const Rect& at = context.entry.place;
-  label->hwnd_ = CreateWindowExA(0, kLabelClass, settings.caption.c_str(),
-                                 WS_CHILD | (settings.border ? WS_BORDER : 0), at.left, at.top,
+  const DWORD style =
+      WS_CHILD | (settings.border ? WS_BORDER : 0) | (context.entry.disabled ? WS_DISABLED : 0);
+  label->hwnd_ = CreateWindowExA(0, kLabelClass, settings.caption.c_str(), style, at.left, at.top,
                                  at.width, at.height, reinterpret_cast<HWND>(context.host.Handle()),
                                  nullptr, GetModuleHandleA(nullptr), label.get());
   if (label->hwnd_ == nullptr) return nullptr;
