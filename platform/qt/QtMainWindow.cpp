@@ -29,17 +29,25 @@ KeyPress KeyPressOf(const QKeyEvent& event) {
   return press;
 }
 
+// The caption bar's buttons, as hints to the window manager.
+Qt::WindowFlags FlagsOf(const WindowSettings& settings) {
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  if (settings.systemMenu) flags |= Qt::WindowSystemMenuHint;
+  if (settings.minimiseButton) flags |= Qt::WindowMinimizeButtonHint;
+  if (settings.maximiseButton) flags |= Qt::WindowMaximizeButtonHint;
+  if (settings.alwaysOnTop) flags |= Qt::WindowStaysOnTopHint;
+  return flags;
+}
+
 }  // namespace
 
 QtMainWindow::QtMainWindow(const WindowDescription& description, WindowObserver& observer)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      description_(description),
-      observer_(observer) {
+    : QWidget(nullptr, FlagsOf(description.Settings())), description_(description), observer_(observer) {
   const WindowSettings& settings = description.Settings();
   setWindowTitle(QString::fromLocal8Bit(settings.caption));
   const Rect& outer = description.Window().place;
-  setFixedSize(outer.width - kWindowsFrameWidth, outer.height - kWindowsFrameHeight);
+  const QSize client(outer.width - kWindowsFrameWidth, outer.height - kWindowsFrameHeight);
+  settings.frame == FrameStyle::Sizable ? resize(client) : setFixedSize(client);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ColourOf(settings.background));
   setPalette(palette);
@@ -143,7 +151,6 @@ void QtMainWindow::changeEvent(QEvent* event) {
 void QtMainWindow::closeEvent(QCloseEvent* event) {
   // A close is always granted, and the window is then gone for the shell.
   event->accept();
-  hide();
   if (!destroyed_) {
     destroyed_ = true;
     controls_.clear();
