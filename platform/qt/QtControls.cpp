@@ -26,8 +26,10 @@ Qt::Alignment HorizontalAlignment(HorizontalAlign align) {
 // A control's widget, created hidden in its place; it goes with the control.
 class QtControl : public Component {
  public:
-  QtControl(QWidget* widget, const Rect& place) : widget_(widget) {
+  QtControl(QWidget* widget, const ComponentEntry& entry) : widget_(widget) {
+    const Rect& place = entry.place;
     widget->setGeometry(place.left, place.top, place.width, place.height);
+    widget->setEnabled(!entry.disabled);
     widget->hide();
   }
   ~QtControl() override { delete widget_.data(); }
@@ -42,7 +44,7 @@ class QtControl : public Component {
 
 class QtEditBox final : public QtControl {
  public:
-  QtEditBox(QLineEdit* edit, const Rect& place) : QtControl(edit, place), edit_(edit) {}
+  QtEditBox(QLineEdit* edit, const ComponentEntry& entry) : QtControl(edit, entry), edit_(edit) {}
   Text ReadText() override { return Text::FromBytes(edit_->text().toLocal8Bit().toStdString()); }
 
  private:
@@ -64,7 +66,7 @@ std::unique_ptr<Component> CreateQtLabel(const ComponentContext& context) {
   const bool wraps = settings.lines == LineBreaking::WordWrapFromTop;
   label->setWordWrap(wraps);
   label->setAlignment(HorizontalAlignment(settings.align) | (wraps ? Qt::AlignTop : Qt::AlignVCenter));
-  return std::make_unique<QtControl>(label, context.entry.place);
+  return std::make_unique<QtControl>(label, context.entry);
 }
 
 std::unique_ptr<Component> CreateQtEditBox(const ComponentContext& context) {
@@ -90,7 +92,7 @@ std::unique_ptr<Component> CreateQtEditBox(const ComponentContext& context) {
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Text));
   }
   edit->setPalette(palette);
-  return std::make_unique<QtEditBox>(edit, context.entry.place);
+  return std::make_unique<QtEditBox>(edit, context.entry);
 }
 
 }  // namespace batch
