@@ -59,11 +59,14 @@ std::vector<Child> VisibleChildren(HWND window) {
   return children;
 }
 
-HWND FocusOf(HWND window) {
+// The control with the keyboard focus in the window's thread, once it is
+// `expected` or the waiting is over.
+HWND FocusOf(HWND window, HWND expected) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   for (int tries = 0; tries < 100; ++tries) {
-    if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus) break;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    if (info.hwndFocus == expected) break;
     Sleep(50);
   }
   return info.hwndFocus;
@@ -143,7 +146,7 @@ TEST_F(MainWindowTest, ShowsTheDescribedWindowCentredWithFocusInTheSuffixBox) {
   EXPECT_NE(editStyle & ES_AUTOHSCROLL, 0);
   EXPECT_EQ(editStyle & (ES_NOHIDESEL | ES_MULTILINE | ES_READONLY | ES_PASSWORD), 0);
   EXPECT_NE(GetWindowLongA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
-  EXPECT_EQ(FocusOf(window), edit);
+  EXPECT_EQ(FocusOf(window, edit), edit);
 
   // The arguments named a file: it is left as it was.
   EXPECT_NE(GetFileAttributesA(folder.File().c_str()), INVALID_FILE_ATTRIBUTES);
@@ -197,7 +200,7 @@ TEST_F(MainWindowTest, TabEnterAndF1ChangeNothing) {
   PostKeysAndWait({{WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_RETURN}, {WM_CHAR, VK_RETURN},
                    {WM_KEYDOWN, VK_F1}});
   EXPECT_EQ(tool.EditBoxText(), "png#");
-  EXPECT_EQ(FocusOf(window), edit);
+  EXPECT_EQ(FocusOf(window, edit), edit);
   EXPECT_TRUE(IsWindowVisible(window));
 }
 
@@ -206,6 +209,16 @@ TEST_F(MainWindowTest, ASecondCopyRunsBesideTheFirst) {
   EXPECT_NE(second.Window(), window);
   EXPECT_EQ(second.Close(), 0u);
   EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(MainWindowTest, FocusComesBackToTheSuffixBoxWhenTheWindowIsActivatedAgain) {
+  RunningTool second(ProgramPath(BATCH_SUFFIX_EXE), {"", folder.Path()});
+  for (int tries = 0; tries < 100 && GetForegroundWindow() != second.Window(); ++tries) Sleep(50);
+  ASSERT_EQ(GetForegroundWindow(), second.Window());
+
+  SetForegroundWindow(window);
+  EXPECT_EQ(FocusOf(window, edit), edit);
+  EXPECT_EQ(second.Close(), 0u);
 }
 
 TEST(FatalStart, ShowsTheErrorBoxThenEndsWithMinusOne) {
