@@ -82,6 +82,25 @@ void PutOnClipboard(const std::string& text) {
   CloseClipboard();
 }
 
+using KeyStrokes = std::vector<std::pair<WORD, bool>>;  // virtual key, down
+
+// Real key presses through the system's input queue, to the foreground window.
+void Press(HWND window, const KeyStrokes& keys) {
+  SetForegroundWindow(window);
+  for (auto [key, down] : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+  }
+}
+
+KeyStrokes Tap(WORD key) { return {{key, true}, {key, false}}; }
+KeyStrokes WithKey(WORD modifier, WORD key) {
+  return {{modifier, true}, {key, true}, {key, false}, {modifier, false}};
+}
+
 // The program started with arguments from a folder of its own; each test
 // ends it with Esc and expects exit code 0.
 class MainWindowTest : public ::testing::Test {
@@ -90,15 +109,6 @@ class MainWindowTest : public ::testing::Test {
     PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, kKeyData);
     EXPECT_EQ(tool.WaitForExit(), 0u);
   }
-  // Posted through the program's message loop, then a marker character, so
-  // that everything before it has been handled once the marker shows.
-  void PostKeysAndWait(std::initializer_list<std::pair<UINT, WPARAM>> messages) {
-    const std::string before = WindowText(edit);
-    for (auto [message, key] : messages) PostMessageA(edit, message, key, kKeyData);
-    PostMessageA(edit, WM_CHAR, '#', kKeyData);
-    for (int tries = 0; tries < 200 && WindowText(edit) == before; ++tries) Sleep(25);
-  }
-
   StartFolder folder;
   RunningTool tool{ProgramPath(BATCH_SUFFIX_EXE),
                    {"a.txt \"" + folder.File() + "\" /x", folder.Path()}};
@@ -195,11 +205,28 @@ TEST_F(MainWindowTest, TwoByteCharacterTypedByteByByteIsTakenWholeOrNotAtAll) {
   EXPECT_EQ(tool.EditBoxText(), "abcdefghijklmnop");
 }
 
-TEST_F(MainWindowTest, TabEnterAndF1ChangeNothing) {
+TEST_F(MainWindowTest, PasteKeysKeepToTheLimit) {
+  for (const KeyStrokes& keys : {WithKey(VK_CONTROL, 'V'), WithKey(VK_SHIFT, VK_INSERT)}) {
+    SCOPED_TRACE(keys[1].first);
+    tool.TypeIntoEditBox("ab");
+    PutOnClipboard("0123456789abcdefghij");
+    Press(window, keys);
+    // A paste changes the text in one step.
+    for (int tries = 0; tries < 250 && tool.EditBoxText() == "ab"; ++tries) Sleep(20);
+    EXPECT_EQ(tool.EditBoxText(), "ab0123456789abcd");
+  }
+}
+
+TEST_F(MainWindowTest, TabShiftTabEnterAndF1ChangeNothing) {
   tool.TypeIntoEditBox("png");
-  PostKeysAndWait({{WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_RETURN}, {WM_CHAR, VK_RETURN},
-                   {WM_KEYDOWN, VK_F1}});
-  EXPECT_EQ(tool.EditBoxText(), "png#");
+  KeyStrokes keys = Tap(VK_TAB);
+  for (const KeyStrokes& more : {WithKey(VK_SHIFT, VK_TAB), Tap(VK_RETURN), Tap(VK_F1), Tap('Z')}) {
+    keys.insert(keys.end(), more.begin(), more.end());
+  }
+  Press(window, keys);
+  // The last key types a letter: once it shows, the others have been handled.
+  for (int tries = 0; tries < 250 && tool.EditBoxText() == "png"; ++tries) Sleep(20);
+  EXPECT_EQ(tool.EditBoxText(), "pngz");
   EXPECT_EQ(FocusOf(window, edit), edit);
   EXPECT_TRUE(IsWindowVisible(window));
 }
