@@ -2,6 +2,7 @@
 
 #include "platform/win32/Win32EditBox.h"
 #include "shell/window/Keyboard.h"
+#include "shell/window/Placement.h"
 
 namespace batch {
 namespace {
@@ -35,14 +36,6 @@ DWORD WindowExStyle(const WindowSettings& s) {
   return (s.taskBarButton ? WS_EX_APPWINDOW : 0) | (s.alwaysOnTop ? WS_EX_TOPMOST : 0);
 }
 
-POINT StartPosition(const WindowDescription& description) {
-  const Rect& place = description.Window().place;
-  if (description.Settings().placement == StartPlacement::AsStored) return {place.left, place.top};
-  // Integer division rounds toward zero, also on screens narrower than the window.
-  return {(GetSystemMetrics(SM_CXSCREEN) - place.width) / 2,
-          (GetSystemMetrics(SM_CYSCREEN) - place.height) / 2};
-}
-
 Key KeyOf(WPARAM virtualKey) {
   switch (virtualKey) {
     case VK_ESCAPE: return Key::Escape;
@@ -63,7 +56,8 @@ std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(const WindowDescription
   RegisterWindowClass(&Proc, settings);
   std::unique_ptr<Win32MainWindow> window(new Win32MainWindow(description, observer));
   const Rect& place = description.Window().place;
-  const POINT at = StartPosition(description);
+  const Point at =
+      StartOrigin(description, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   CreateWindowExA(WindowExStyle(settings), kWindowClass, settings.caption.c_str(),
                   WindowStyle(settings), at.x, at.y, place.width, place.height, nullptr, nullptr,
                   GetModuleHandleA(nullptr), window.get());
