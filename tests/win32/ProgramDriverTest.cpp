@@ -248,6 +248,54 @@ TEST_F(MainWindowTest, FocusComesBackToTheSuffixBoxWhenTheWindowIsActivatedAgain
   EXPECT_EQ(second.Close(), 0u);
 }
 
+// The resources inside the .exe file, read as data.
+class ProgramResources : public ::testing::Test {
+ protected:
+  ~ProgramResources() override { FreeLibrary(module); }
+  std::string_view Resource(LPCSTR name, LPCSTR type) const {
+    HRSRC found = FindResourceA(module, name, type);
+    if (found == nullptr) return {};
+    return {static_cast<const char*>(LockResource(LoadResource(module, found))),
+            SizeofResource(module, found)};
+  }
+  HMODULE module = LoadLibraryExA(ProgramPath(BATCH_SUFFIX_EXE).c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+};
+
+TEST_F(ProgramResources, ManifestAsksForCommonControlsSix) {
+  const std::string manifest(Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)));  // RT_MANIFEST
+  EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+            std::string::npos)
+      << manifest;
+  EXPECT_EQ(manifest.find("<dependency>"), manifest.rfind("<dependency>"));  // exactly one
+}
+
+TEST_F(ProgramResources, IconGroupHoldsThree32BitImages) {
+#pragma pack(push, 2)
+  struct GroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+  };
+#pragma pack(pop)
+  const std::string_view group = Resource("DEFAULT_ICON", MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_GE(group.size(), 6u);
+  const WORD count = *reinterpret_cast<const WORD*>(group.data() + 4);
+  ASSERT_EQ(count, 3);
+  ASSERT_EQ(group.size(), 6u + 3 * sizeof(GroupEntry));
+  std::vector<int> sizes;
+  for (WORD i = 0; i < count; ++i) {
+    GroupEntry entry;
+    memcpy(&entry, group.data() + 6 + i * sizeof entry, sizeof entry);
+    sizes.push_back(entry.width);
+    EXPECT_EQ(entry.height, entry.width);
+    EXPECT_EQ(entry.bitCount, 32);
+    EXPECT_FALSE(Resource(MAKEINTRESOURCEA(entry.id), MAKEINTRESOURCEA(3)).empty());  // RT_ICON
+  }
+  EXPECT_EQ(sizes, (std::vector<int>{64, 48, 32}));
+}
+
 TEST(FatalStart, ShowsTheErrorBoxThenEndsWithMinusOne) {
   const struct {
     const char* program;
