@@ -44,19 +44,27 @@ bool OleDraggedData::Offers(DropKind kind) {
   return data_->QueryGetData(&format) == S_OK;
 }
 
+// Delivered only as asked: a source that answers with another kind of medium
+// is not read, as its handle would not be a memory block.
+bool OleDraggedData::GetWholeBlock(CLIPFORMAT clipFormat, STGMEDIUM& medium) {
+  FORMATETC format = WholeBlockOf(clipFormat);
+  if (FAILED(data_->GetData(&format, &medium))) return false;
+  if (medium.tymed == TYMED_HGLOBAL) return true;
+  ReleaseStgMedium(&medium);
+  return false;
+}
+
 std::optional<Text> OleDraggedData::ReadText(DropKind kind) {
-  FORMATETC format = WholeBlockOf(formats_.Of(kind));
   STGMEDIUM medium{};
-  if (FAILED(data_->GetData(&format, &medium))) return std::nullopt;
+  if (!GetWholeBlock(formats_.Of(kind), medium)) return std::nullopt;
   Text text = TextOfBlock(medium.hGlobal);
   ReleaseStgMedium(&medium);
   return text;
 }
 
 std::optional<std::vector<Text>> OleDraggedData::ReadFileList() {
-  FORMATETC format = WholeBlockOf(formats_.files);
   STGMEDIUM medium{};
-  if (FAILED(data_->GetData(&format, &medium))) return std::nullopt;
+  if (!GetWholeBlock(formats_.files, medium)) return std::nullopt;
   std::vector<Text> paths = ReadDroppedPaths(static_cast<HDROP>(medium.hGlobal));
   ReleaseStgMedium(&medium);
   return paths;

@@ -30,6 +30,8 @@ class OleDraggedData final : public DraggedData {
   std::optional<std::vector<Text>> ReadFileList() override;
 
  private:
+  bool GetWholeBlock(CLIPFORMAT format, STGMEDIUM& medium);
+
   IDataObject* data_;
   const DropFormats& formats_;
 };

@@ -125,28 +125,32 @@ TEST_F(OleTest, RegistrationHoldsTheTargetUntilRevokedAndLeavesNothingBehind) {
 
 TEST_F(OleTest, NotificationsChooseTheEffectAndEveryDropIsRefused) {
   const std::vector<std::string> two = {"C:\\d\\a.txt", "C:\\d\\b"};
-  const std::vector<std::string> textOnly;  // a data object with plain text only
+  enum Source { kFileList, kFileListAsStream, kTextOnly };
   const struct {
     const char* name;
+    Source source;
     std::vector<std::string> files;
     DWORD keys, allowed, effect;
     std::vector<std::string> raised;
   } cases[] = {
-      {"one file: its bare path", {"C:\\d\\a.txt"}, 0, DROPEFFECT_COPY, DROPEFFECT_COPY,
+      {"one file: its bare path", kFileList, {"C:\\d\\a.txt"}, 0, DROPEFFECT_COPY, DROPEFFECT_COPY,
        {"3:C:\\d\\a.txt"}},
-      {"files, no key, copy allowed", two, 0, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_COPY,
+      {"files, no key, copy allowed", kFileList, two, 0, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_COPY,
        {"3:C:\\d\\a.txt\r\nC:\\d\\b\r\n"}},
-      {"files, Shift, move allowed", two, MK_SHIFT, DROPEFFECT_MOVE, DROPEFFECT_MOVE,
+      {"files, Shift, move allowed", kFileList, two, MK_SHIFT, DROPEFFECT_MOVE, DROPEFFECT_MOVE,
        {"3:C:\\d\\a.txt\r\nC:\\d\\b\r\n"}},
-      {"files, Ctrl and Shift", two, MK_CONTROL | MK_SHIFT, DROPEFFECT_LINK, DROPEFFECT_NONE, {}},
-      {"text only", textOnly, 0, DROPEFFECT_COPY, DROPEFFECT_NONE, {}},
+      {"files, Ctrl and Shift", kFileList, two, MK_CONTROL | MK_SHIFT, DROPEFFECT_LINK, DROPEFFECT_NONE, {}},
+      {"a file list delivered as a stream: not read", kFileListAsStream, two, 0, DROPEFFECT_COPY,
+       DROPEFFECT_COPY, {}},
+      {"text only", kTextOnly, {}, 0, DROPEFFECT_COPY, DROPEFFECT_NONE, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EventLog log;
     OleDropTarget* target = NewTarget(log);
-    IDataObject* data = c.files.empty() ? testing::NewTextData("C:\\d\\a.txt")
-                                        : testing::NewFileListData(c.files);
+    IDataObject* data = c.source == kFileList           ? testing::NewFileListData(c.files)
+                        : c.source == kFileListAsStream ? testing::NewFileListStream(c.files)
+                                                        : testing::NewTextData("C:\\d\\a.txt");
     DWORD effect = c.allowed;
     EXPECT_EQ(target->DragEnter(data, c.keys, POINTL{}, &effect), S_OK);
     EXPECT_EQ(effect, c.effect);

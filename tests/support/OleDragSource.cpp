@@ -16,10 +16,12 @@ HGLOBAL CopyBlock(HGLOBAL block) {
   return copy;
 }
 
-// Offers one format as a global memory block, and nothing else.
+// Offers one format as a global memory block, and nothing else; or, as a
+// misbehaving source would, delivers it as a stream all the same.
 class OneFormatData final : public IDataObject {
  public:
-  OneFormatData(CLIPFORMAT format, HGLOBAL block) : format_(format), block_(block) {}
+  OneFormatData(CLIPFORMAT format, HGLOBAL block, bool asStream = false)
+      : format_(format), block_(block), asStream_(asStream) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDataObject)) {
@@ -40,9 +42,13 @@ class OneFormatData final : public IDataObject {
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
     const HRESULT offered = QueryGetData(format);
     if (offered != S_OK) return offered;
+    medium->pUnkForRelease = nullptr;
+    if (asStream_) {
+      medium->tymed = TYMED_ISTREAM;
+      return CreateStreamOnHGlobal(CopyBlock(block_), TRUE, &medium->pstm);
+    }
     medium->tymed = TYMED_HGLOBAL;
     medium->hGlobal = CopyBlock(block_);
-    medium->pUnkForRelease = nullptr;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
@@ -73,6 +79,7 @@ class OneFormatData final : public IDataObject {
   LONG references_ = 1;
   CLIPFORMAT format_;
   HGLOBAL block_;
+  bool asStream_;
 };
 
 // Lets the drag run a few rounds over the target, then drops.
@@ -125,6 +132,10 @@ HGLOBAL NewDropFiles(const std::vector<std::string>& paths) {
 
 IDataObject* NewFileListData(const std::vector<std::string>& paths) {
   return new OneFormatData(CF_HDROP, NewDropFiles(paths));
+}
+
+IDataObject* NewFileListStream(const std::vector<std::string>& paths) {
+  return new OneFormatData(CF_HDROP, NewDropFiles(paths), true);
 }
 
 IDataObject* NewTextData(const std::string& text) {

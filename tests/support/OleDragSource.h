@@ -16,6 +16,8 @@ HGLOBAL NewDropFiles(const std::vector<std::string>& paths);
 // Data objects with one reference, the caller's.
 IDataObject* NewFileListData(const std::vector<std::string>& paths);
 IDataObject* NewTextData(const std::string& text);
+// Says it has a file list as a memory block, but delivers a stream.
+IDataObject* NewFileListStream(const std::vector<std::string>& paths);
 
 struct DragOutcome {
   HRESULT answer;  // what DoDragDrop returned: the target's answer to Drop
