@@ -127,6 +127,22 @@ TEST(DropTargetDragEnter, TestsSwitchedOnKindsInOrderUntilOneIsOffered) {
   }
 }
 
+TEST(DropTargetDrag, SwitchesChangedByNumberCountFromTheNextDrag) {
+  Fixture f({DropKind::Files});
+  ScriptedData text(f.log, {DropKind::Text}, {DropKind::Text});
+  DropEffects effect = kEffectCopy;
+  f.target.DragEnter(text, 0, effect);
+  EXPECT_FALSE(f.target.Accepting());
+
+  f.target.Settings().SetSwitch(0, true);
+  f.target.Settings().SetSwitch(3, false);
+  EXPECT_FALSE(f.target.Accepting());
+  effect = kEffectCopy;
+  f.target.DragEnter(text, 0, effect);
+  f.target.Drop(text, 0, effect);
+  EXPECT_EQ(f.log.back(), "raise text:<text>");
+}
+
 TEST(DropTargetDrag, KeepsTheAnswerOfEntryUntilLeaveAndAcrossDrops) {
   Fixture f({DropKind::Files});
   ScriptedData files(f.log, {DropKind::Files}, {DropKind::Files});
