@@ -28,14 +28,14 @@ QColor ColourOf(Colour colour) {
   return QColor(colour.value & 0xFF, colour.value >> 8 & 0xFF, colour.value >> 16 & 0xFF);
 }
 
-QFont FontOf(const FontSpec& spec) {
+QFont FontOf(const FontSpec& wanted) {
   QFont font = QApplication::font();
-  if (!spec.face.empty()) font.setFamily(QString::fromLocal8Bit(spec.face));
-  if (spec.height != 0) font.setPixelSize(std::abs(spec.height));
-  if (spec.weight > 0 && spec.weight <= 1000) font.setWeight(static_cast<QFont::Weight>(spec.weight));
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  font.setStrikeOut(spec.strikeOut);
+  if (!wanted.face.empty()) font.setFamily(QString::fromLocal8Bit(wanted.face));
+  if (wanted.height != 0) font.setPixelSize(std::abs(wanted.height));
+  if (wanted.weight > 0 && wanted.weight <= 1000) font.setWeight(static_cast<QFont::Weight>(wanted.weight));
+  font.setItalic(wanted.italic);
+  font.setUnderline(wanted.underline);
+  font.setStrikeOut(wanted.strikeOut);
   return font;
 }
 

@@ -14,7 +14,7 @@ namespace batch {
 QColor ColourOf(Colour colour);
 // A height is taken as the character height in pixels, whatever its sign
 // (Qt sizes fonts by that alone); an empty face is the application's default.
-QFont FontOf(const FontSpec& spec);
+QFont FontOf(const FontSpec& wanted);
 // The program's icon in its three sizes.
 QIcon ProgramIcon();
 

@@ -7,6 +7,7 @@
 
 #include "platform/qt/QtLook.h"
 #include "shell/window/Keyboard.h"
+#include "shell/window/Placement.h"
 
 namespace batch {
 namespace {
@@ -75,14 +76,14 @@ void QtMainWindow::ArrangeControls(std::span<Component* const> topmostFirst) {
   }
 }
 
-QPoint QtMainWindow::CentredPosition() const {
+QPoint QtMainWindow::StartPosition() const {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const Rect& outer = description_.Window().place;
-  return {screen.x() + (screen.width() - outer.width) / 2, screen.y() + (screen.height() - outer.height) / 2};
+  const Point origin = StartOrigin(description_, screen.width(), screen.height());
+  return {screen.x() + origin.x, screen.y() + origin.y};
 }
 
 void QtMainWindow::Show(ShowState state) {
-  if (description_.Settings().placement == StartPlacement::ScreenCentre) move(CentredPosition());
+  move(StartPosition());
   FocusControl(FocusOnActivation(description_, 0, false), Qt::OtherFocusReason);
   switch (state) {
     case ShowState::Minimised: showMinimized(); break;

@@ -29,7 +29,7 @@ class QtMainWindow final : public QWidget, public NativeWindow {
 
   // The outer top-left corner that centres the described outer size on the
   // primary screen, each half rounded toward zero.
-  QPoint CentredPosition() const;
+  QPoint StartPosition() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -85,7 +85,10 @@ class FakeProcessPort final : public ProcessPort {
     void SetIcons() override { port_.log.push_back("SetIcons"); }
     void ArrangeControls(std::span<Component* const> topmostFirst) override {
       std::string line = "Arrange";
-      for (Component* c : topmostFirst) line += " " + std::to_string(c->Handle());
+      for (Component* c : topmostFirst) {
+        line += ' ';
+        line += std::to_string(c->Handle());
+      }
       port_.log.push_back(line);
     }
     void Show(ShowState) override { port_.log.push_back("ShowWindow"); }
