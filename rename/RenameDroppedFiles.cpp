@@ -5,19 +5,15 @@
 namespace batch {
 namespace {
 
-constexpr unsigned char FoldAscii(unsigned char byte) {
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
-}
-
 // Equal but for the case of ASCII letters; second bytes of two-byte
 // characters must match exactly, as they are not letters.
 bool SameNameIgnoringAsciiCase(TextRef a, TextRef b, CharRule rule) {
   const auto* x = reinterpret_cast<const unsigned char*>(a.Bytes());
   const auto* y = reinterpret_cast<const unsigned char*>(b.Bytes());
   for (;; ++x, ++y) {
-    if (FoldAscii(*x) != FoldAscii(*y)) return false;
+    if (FoldAsciiCase(*x) != FoldAsciiCase(*y)) return false;
     if (*x == 0) return true;
-    if (rule == CharRule::TwoByte && *x >= 0x80) {
+    if (StartsTwoByteCharacter(*x, rule)) {
       ++x, ++y;
       if (*x != *y) return false;
       if (*x == 0) return true;

@@ -14,21 +14,13 @@ namespace {
 
 enum class Direction { Forward, Reverse };
 
-constexpr unsigned char Fold(unsigned char byte) {
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
-}
-
-constexpr bool StartsTwoByteCharacter(unsigned char byte, CharRule rule) {
-  return rule == CharRule::TwoByte && byte >= 0x80;
-}
-
 enum class Compare { Match, Mismatch, OutOfBytes };
 
 Compare CompareAt(const unsigned char* at, const unsigned char* sought, std::ptrdiff_t m,
                   bool ignoreCase) {
   for (std::ptrdiff_t j = 0; j < m; ++j) {
     if (at[j] == 0) return Compare::OutOfBytes;
-    const bool equal = ignoreCase ? Fold(at[j]) == Fold(sought[j]) : at[j] == sought[j];
+    const bool equal = ignoreCase ? FoldAsciiCase(at[j]) == FoldAsciiCase(sought[j]) : at[j] == sought[j];
     if (!equal) return Compare::Mismatch;
   }
   return Compare::Match;

@@ -81,6 +81,20 @@ enum class CharRule {
   PlainBytes,
 };
 
+// Whether `byte` is the first byte of a two-byte character under `rule`.
+constexpr bool StartsTwoByteCharacter(unsigned char byte, CharRule rule) {
+  return rule == CharRule::TwoByte && byte >= 0x80;
+}
+
+// A-Z as a-z, every other byte as it is: the only case folding done anywhere,
+// so bytes of two-byte characters and of other encodings stay exact.
+constexpr unsigned char FoldAsciiCase(unsigned char byte) {
+  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
+}
+constexpr char FoldAsciiCase(char byte) {
+  return static_cast<char>(FoldAsciiCase(static_cast<unsigned char>(byte)));
+}
+
 std::int32_t TextLength(TextRef text);
 Text TextLeft(TextRef text, std::int32_t count);
 Text TextRight(TextRef text, std::int32_t count);

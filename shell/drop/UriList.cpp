@@ -2,22 +2,22 @@
 
 #include <optional>
 
+#include "text/Text.h"
+
 namespace batch {
 namespace {
-
-constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;
   for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (AsciiLower(text[i]) != prefix[i]) return false;
+    if (FoldAsciiCase(text[i]) != prefix[i]) return false;
   }
   return true;
 }
 
 std::optional<int> HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
-  const char lower = AsciiLower(c);
+  const char lower = FoldAsciiCase(c);
   if (lower >= 'a' && lower <= 'f') return lower - 'a' + 10;
   return std::nullopt;
 }
